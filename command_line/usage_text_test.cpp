@@ -1,0 +1,1 @@
+#include "command_line/usage_text.hpp"
