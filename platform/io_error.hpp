@@ -100,4 +100,12 @@ using IoResult = std::expected<T, IoError>;
 // The failure of a write that accepted no byte.
 IoError write_zero_error();
 
+// Evaluates `expression`, an IoResult, and returns its error from the
+// calling function when it failed.
+#define SUITE_TRY(expression)                                    \
+  do {                                                           \
+    if (auto suite_try_result = (expression); !suite_try_result) \
+      return std::unexpected(std::move(suite_try_result).error()); \
+  } while (false)
+
 }  // namespace suite

@@ -50,11 +50,17 @@ IoResult<> LineBufferedOutput::write_direct(std::string_view text) {
   return write_all(descriptor_, text, call_, written);
 }
 
-StreamLock::StreamLock(pthread_mutex_t& mutex) : mutex_(mutex) {
-  pthread_mutex_lock(&mutex_);
+StreamLock::StreamLock(pthread_mutex_t& mutex) : mutex_(&mutex) {
+  pthread_mutex_lock(mutex_);
 }
 
-StreamLock::~StreamLock() { pthread_mutex_unlock(&mutex_); }
+StreamLock::StreamLock(StreamLock&& other) noexcept : mutex_(other.mutex_) {
+  other.mutex_ = nullptr;
+}
+
+StreamLock::~StreamLock() {
+  if (mutex_ != nullptr) pthread_mutex_unlock(mutex_);
+}
 
 namespace {
 

@@ -51,11 +51,12 @@ class [[nodiscard]] StreamLock {
   // Takes `mutex`, waiting for other threads to release it.
   explicit StreamLock(pthread_mutex_t& mutex);
   ~StreamLock();
-  StreamLock(const StreamLock&) = delete;
-  StreamLock& operator=(const StreamLock&) = delete;
+  // Moves the hold; the moved-from lock releases nothing.
+  StreamLock(StreamLock&& other) noexcept;
+  StreamLock& operator=(StreamLock&&) = delete;
 
  private:
-  pthread_mutex_t& mutex_;
+  pthread_mutex_t* mutex_;
 };
 
 // Standard output (descriptor 1): each call takes the stream's lock.
