@@ -9,19 +9,17 @@ IoResult<> LineBufferedOutput::write(std::string_view text) {
   if (last_line_feed == std::string_view::npos) {
     // A completed line left behind by a failed flush goes out before more
     // text is added behind it.
-    if (size_ > 0 && buffer_[size_ - 1] == '\n') {
-      if (auto flushed = flush(); !flushed) return flushed;
-    }
+    if (size_ > 0 && buffer_[size_ - 1] == '\n') SUITE_TRY(flush());
     return write_buffered(text);
   }
 
   const std::string_view lines = text.substr(0, last_line_feed + 1);
   const std::string_view rest = text.substr(last_line_feed + 1);
   if (size_ == 0) {
-    if (auto written = write_direct(lines); !written) return written;
+    SUITE_TRY(write_direct(lines));
   } else {
-    if (auto buffered = write_buffered(lines); !buffered) return buffered;
-    if (auto flushed = flush(); !flushed) return flushed;
+    SUITE_TRY(write_buffered(lines));
+    SUITE_TRY(flush());
   }
   return write_buffered(rest);
 }
@@ -36,9 +34,7 @@ IoResult<> LineBufferedOutput::flush() {
 }
 
 IoResult<> LineBufferedOutput::write_buffered(std::string_view text) {
-  if (text.size() > kCapacity - size_) {
-    if (auto flushed = flush(); !flushed) return flushed;
-  }
+  if (text.size() > kCapacity - size_) SUITE_TRY(flush());
   if (text.size() >= kCapacity) return write_direct(text);
   std::memcpy(buffer_ + size_, text.data(), text.size());
   size_ += text.size();
