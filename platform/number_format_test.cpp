@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 
+#include "platform/clock.hpp"
+
 namespace suite {
 namespace {
 
@@ -30,6 +32,29 @@ TEST(NumberFormat, FixedRoundsToNearestWithTiesToEven) {
     std::string out;
     append_fixed(out, c.value, 2);
     EXPECT_EQ(out, c.text) << c.value;
+  }
+}
+
+TEST(NumberFormat, ShortestIsPositionalAndReadsBackExactly) {
+  struct Case {
+    double value;
+    std::string text;
+  };
+  const Case cases[] = {
+      {Duration{0, 4306}.as_seconds(), "0.000004306"},
+      {Duration{1, 500'000'000}.as_seconds(), "1.5"},
+      {Duration{3, 0}.as_seconds(), "3"},
+      {0.0, "0"},
+      {Duration{0, 1}.as_seconds(), "0.000000001"},
+      // 2^64: "18446744073709552000" is as short but further from the value.
+      {Duration{UINT64_MAX, 0}.as_seconds(), "18446744073709551616"},
+      {0.1 + 0.2, "0.30000000000000004"},
+      {5e-324, "0." + std::string(323, '0') + "5"},
+  };
+  for (const Case& c : cases) {
+    std::string out;
+    append_shortest(out, c.value);
+    EXPECT_EQ(out, c.text) << c.text;
   }
 }
 
