@@ -4,6 +4,8 @@
 
 #include "command_line/environment_settings.hpp"
 #include "report/console_report.hpp"
+#include "report/json_report_writer.hpp"
+#include "report/junit_report_writer.hpp"
 
 namespace suite {
 
@@ -24,7 +26,8 @@ std::unique_ptr<ReportWriter> make_listing_writer(const RunOptions& options) {
   switch (options.report_format) {
     case ReportFormat::terse:
       return std::make_unique<TerseReportWriter>(std::move(output), false, false);
-    case ReportFormat::json:  // written by the JSON writer once it exists
+    case ReportFormat::json:
+      return std::make_unique<JsonReportWriter>(std::move(output));
     case ReportFormat::pretty:
     case ReportFormat::junit:
       break;
@@ -42,8 +45,10 @@ std::unique_ptr<ReportWriter> make_run_writer(const RunOptions& options) {
     case ReportFormat::terse:
       return std::make_unique<TerseReportWriter>(std::move(output), color,
                                                  options.show_output);
-    case ReportFormat::json:  // written by the JSON and JUnit writers once
-    case ReportFormat::junit:  // they exist
+    case ReportFormat::json:
+      return std::make_unique<JsonReportWriter>(std::move(output));
+    case ReportFormat::junit:
+      return std::make_unique<JunitReportWriter>(std::move(output));
     case ReportFormat::pretty:
       break;
   }
